@@ -13,7 +13,7 @@ Outcome BuildAdvanceCurve(const TAdvanceTable& table, std::string_view decimalSe
             sink.Append({CurveRpm[row - 1], angle, kCurveColour});
         }
     } catch (const ConversionError& error) {
-        return Outcome::Error(error.what());
+        return Outcome::Error(error.message());
     }
     return Outcome::Done();
 }

@@ -51,7 +51,7 @@ Outcome DecodeFragment(TAdvanceTable& table, std::string_view fragment,
             table.SetCell(tcAdvance, row, CountToAngle(count, sensorAngle, decimalSeparator));
         }
     } catch (const ConversionError& error) {
-        return Outcome::Error(error.what());
+        return Outcome::Error(error.message());
     }
     return BuildAdvanceCurve(table, decimalSeparator, sink);
 }

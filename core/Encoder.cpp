@@ -65,7 +65,7 @@ EncodeResult EncodeFragment(TAdvanceTable& table, std::string_view sensorAngleTe
             table.SetCell(tcHex, row, HexText(ParseInteger(table.Cell(tcDec, row))));
         }
     } catch (const ConversionError& error) {
-        return {Outcome::Error(error.what()), {}};
+        return {Outcome::Error(error.message()), {}};
     }
     // LDI r16, K is written E K1 0 K2.
     for (int row = 1; row <= kEntryCount; ++row) {

@@ -9,9 +9,17 @@ namespace vortalin {
 
 // A cell or box text that does not parse as the number a stage needs. The
 // message is the one the user sees, e.g. "'abc' is not a valid integer value".
+// what() stops at the first NUL byte, which a pasted text can hold: message()
+// is the whole message.
 class ConversionError : public std::runtime_error {
   public:
-    using std::runtime_error::runtime_error;
+    explicit ConversionError(const std::string& message)
+        : std::runtime_error(message), message_(message) {}
+
+    const std::string& message() const { return message_; }
+
+  private:
+    std::string message_;
 };
 
 // Value of one hexadecimal digit given as a one-character text: "0".."9",

@@ -136,6 +136,15 @@ TEST_F(Decoder, ABadSensorAngleStopsAtTheAnglesWithEarlierColumnsWritten) {
     EXPECT_EQ(sink.points, points);
 }
 
+TEST_F(Decoder, TheErrorMessageKeepsTheWholeTextPastANulByte) {
+    const std::string sensor(
+        "2\0"
+        "0",
+        3);  // a pasted text can hold NUL
+    EXPECT_EQ(Decode(Routine(CountsFrom(0)), sensor),
+              Outcome::Error("'" + sensor + "' is not a valid integer value"));
+}
+
 TEST_F(Decoder, UsesTheSensorAngleAndSeparatorGiven) {
     ASSERT_EQ(Decode(Routine(std::vector<int>(32, 3)), "-5", "."), Outcome::Done());
     EXPECT_EQ(table.Cell(tcAdvance, 1), "-9.2");

@@ -142,6 +142,20 @@ TEST_F(Encoder, AMalformedAngleBeyondTheCurveStopsInTheCountColumn) {
     }
 }
 
+TEST_F(Encoder, ErrorMessagesKeepTheWholeTextPastANulByte) {
+    const std::string angle(
+        "1\0"
+        "5",
+        3);                          // a pasted text can hold NUL
+    for (const int row : {1, 30}) {  // in the curve, and in the count column
+        FillAngles("20");
+        table.SetCell(tcAdvance, row, angle);
+        EXPECT_EQ(Encode("E0B1E6A0").outcome,
+                  Outcome::Error("'" + angle + "' is not a valid floating point value"))
+            << "row " << row;
+    }
+}
+
 TEST_F(Encoder, ABadSensorAngleStopsAtTheFirstRowAfterTheCurve) {
     FillAngles("10");
     const EncodeResult result = Encode("E0B1E6A0", "2O");
