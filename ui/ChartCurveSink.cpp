@@ -1,0 +1,64 @@
+#include "ui/ChartCurveSink.h"
+
+#include <QColor>
+#include <QLineSeries>
+#include <QScatterSeries>
+#include <QValueAxis>
+#include <algorithm>
+
+namespace vortalin {
+
+namespace {
+
+QColor ToColor(std::uint32_t rgb) {
+    return QColor::fromRgb(static_cast<QRgb>(0xFF000000u | rgb));
+}
+
+// Widens [low, high] by a share of its span large enough for a marker's
+// radius on any plot of a usable size (a tenth of the smallest plot's pixels
+// is far more than three), and gives a single value a span of its own.
+void FitAxis(QValueAxis* axis, double low, double high) {
+    const double span = high - low;
+    const double margin = span > 0 ? span * 0.04 : std::max(1.0, std::abs(low) * 0.1);
+    axis->setRange(low - margin, high + margin);
+    axis->applyNiceNumbers();
+}
+
+}  // namespace
+
+ChartCurveSink::ChartCurveSink(QLineSeries* steps, QScatterSeries* markers, QValueAxis* axisX,
+                               QValueAxis* axisY)
+    : steps_(steps), markers_(markers), axisX_(axisX), axisY_(axisY) {
+    markers_->setMarkerShape(QScatterSeries::MarkerShapeCircle);
+    markers_->setMarkerSize(2 * kMarkerRadius + 1);
+}
+
+void ChartCurveSink::Clear() {
+    steps_->clear();
+    markers_->clear();
+    FitAxes();
+}
+
+void ChartCurveSink::Append(const TCurvePoint& point) {
+    if (markers_->count() > 0) steps_->append(point.x, markers_->points().constLast().y());
+    steps_->append(point.x, point.y);
+    markers_->append(point.x, point.y);
+    const QColor colour = ToColor(point.colour);
+    if (colour != markers_->color())
+        markers_->setPointConfiguration(markers_->count() - 1, QXYSeries::PointConfiguration::Color,
+                                        colour);
+    FitAxes();
+}
+
+void ChartCurveSink::FitAxes() {
+    const QList<QPointF> points = markers_->points();
+    if (points.isEmpty()) return;
+    const auto [left, right] = std::minmax_element(
+        points.begin(), points.end(), [](QPointF a, QPointF b) { return a.x() < b.x(); });
+    const auto [bottom, top] = std::minmax_element(
+        points.begin(), points.end(), [](QPointF a, QPointF b) { return a.y() < b.y(); });
+    FitAxis(axisX_, left->x(), right->x());
+    FitAxis(axisY_, bottom->y(), top->y());
+}
+
+}  // namespace vortalin
