@@ -65,6 +65,8 @@ void TForm1::CreateControls() {
     Label1 = new QLabel(QStringLiteral("Угол датчика"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(112, 8, 68, 13);
+    // Sized to its caption, as the font here may be a little wider.
+    Label1->resize(Label1->sizeHint().expandedTo(Label1->size()));
 
     Button1 = new QPushButton(QStringLiteral("Рассчитать"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
@@ -120,6 +122,7 @@ void TForm1::CreateGrid() {
     StringGrid1->verticalHeader()->setDefaultSectionSize(kDefaultRowHeight + kGridLine);
     StringGrid1->setShowGrid(true);
     StringGrid1->setWordWrap(false);
+    StringGrid1->setTextElideMode(Qt::ElideNone);
     StringGrid1->setSelectionMode(QAbstractItemView::ContiguousSelection);
     StringGrid1->setSelectionBehavior(QAbstractItemView::SelectItems);
     // The cell editor is always shown: it opens on the current cell.
