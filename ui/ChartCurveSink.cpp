@@ -5,6 +5,7 @@
 #include <QScatterSeries>
 #include <QValueAxis>
 #include <algorithm>
+#include <cmath>
 
 namespace vortalin {
 
@@ -14,9 +15,9 @@ QColor ToColor(std::uint32_t rgb) {
     return QColor::fromRgb(static_cast<QRgb>(0xFF000000u | rgb));
 }
 
-// Widens [low, high] by a share of its span large enough for a marker's
-// radius on any plot of a usable size (a tenth of the smallest plot's pixels
-// is far more than three), and gives a single value a span of its own.
+// Widens [low, high] on both sides by 4% of its span: a marker's radius on
+// any plot more than 81 pixels across (3 px of 108% of the span); nice numbers
+// then only widen it further. A single value gets a span of its own.
 void FitAxis(QValueAxis* axis, double low, double high) {
     const double span = high - low;
     const double margin = span > 0 ? span * 0.04 : std::max(1.0, std::abs(low) * 0.1);
