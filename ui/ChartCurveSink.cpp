@@ -35,19 +35,30 @@ ChartCurveSink::ChartCurveSink(QLineSeries* steps, QScatterSeries* markers, QVal
 }
 
 void ChartCurveSink::Clear() {
-    steps_->clear();
-    markers_->clear();
-    FitAxes();
+    points_.clear();
+    if (openBatches_ == 0) Show();
 }
 
 void ChartCurveSink::Append(const TCurvePoint& point) {
-    if (markers_->count() > 0) steps_->append(point.x, markers_->points().constLast().y());
-    steps_->append(point.x, point.y);
-    markers_->append(point.x, point.y);
-    const QColor colour = ToColor(point.colour);
-    if (colour != markers_->color())
-        markers_->setPointConfiguration(markers_->count() - 1, QXYSeries::PointConfiguration::Color,
-                                        colour);
+    points_.push_back(point);
+    if (openBatches_ == 0) Show();
+}
+
+void ChartCurveSink::Show() {
+    QList<QPointF> steps;
+    QList<QPointF> markers;
+    for (const TCurvePoint& point : points_) {
+        if (!markers.isEmpty()) steps.append({point.x, markers.constLast().y()});
+        steps.append({point.x, point.y});
+        markers.append({point.x, point.y});
+    }
+    steps_->replace(steps);
+    markers_->replace(markers);
+    for (qsizetype i = 0; i < markers.size(); ++i) {
+        const QColor colour = ToColor(points_[static_cast<std::size_t>(i)].colour);
+        if (colour != markers_->color())
+            markers_->setPointConfiguration(i, QXYSeries::PointConfiguration::Color, colour);
+    }
     FitAxes();
 }
 

@@ -214,6 +214,7 @@ void TForm1::Button1Click() {
         const std::string sensorAngle = ComboBox1->currentText().toStdString();
         Outcome outcome;
         table_->Change([&](TAdvanceTable& table) {
+            const ChartCurveSink::Batch batch(*curve_);
             outcome = DecodeFragment(table, fragment, sensorAngle, DecimalSeparator(), *curve_);
         });
         Report(*messages_, outcome);
@@ -226,6 +227,7 @@ void TForm1::Button2Click() {
         const std::string sensorAngle = ComboBox1->currentText().toStdString();
         EncodeResult result;
         table_->Change([&](TAdvanceTable& table) {
+            const ChartCurveSink::Batch batch(*curve_);
             result = EncodeFragment(table, sensorAngle, fragment, DecimalSeparator(), *curve_);
         });
         if (Report(*messages_, result.outcome)) Memo2->setPlainText(ToBoxText(result.fragment));
