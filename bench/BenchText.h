@@ -6,18 +6,16 @@
 #include <cstddef>
 #include <random>
 #include <string>
+#include <vector>
+
+#include "RoutineText.h"
 
 namespace vortalin::bench {
 
 inline std::string Routine(int firstCount = 10) {
-    static const char* digits = "0123456789ABCDEF";
-    std::string text = "E0B1E6A0";
-    for (int i = 0; i < 32; ++i) {
-        const int count = (firstCount + 3 * i) % 256;
-        text += {'E', digits[count / 16], '0', digits[count % 16]};
-        text += i < 31 ? "930D" : "930C";
-    }
-    return text + "9508";
+    std::vector<int> counts;
+    for (int i = 0; i < 32; ++i) counts.push_back((firstCount + 3 * i) % 256);
+    return testing::Routine(counts);
 }
 
 // `size` bytes of hex-dump lines free of "E0B", then the routine. The dump

@@ -29,6 +29,7 @@
 #include <string>
 #include <vector>
 
+#include "RoutineText.h"
 #include "ui/AdvanceChartView.h"
 #include "ui/Unit1.h"
 #include "ui/Unit2.h"
@@ -160,14 +161,10 @@ int CompareStarts(const char* self, int runs) {
 }
 
 QString RoutineWithCounts(int first) {
-    static const char* digits = "0123456789ABCDEF";
-    QString text = QStringLiteral("0C94D200E0B1E0A0");
-    for (int i = 0; i < 32; ++i) {
-        const int count = (first + 2 * i) % 256;
-        const char word[] = {'E', digits[count / 16], '0', digits[count % 16], '\0'};
-        text += QLatin1String(word) + (i < 31 ? QStringLiteral("930D") : QStringLiteral("930C"));
-    }
-    return text + QStringLiteral("9508");
+    std::vector<int> counts;
+    for (int i = 0; i < 32; ++i) counts.push_back((first + 2 * i) % 256);
+    return QStringLiteral("0C94D200") +
+           QString::fromStdString(vortalin::testing::Routine(counts, '1', "E0A0"));
 }
 
 int TimeClicks(int argc, char** argv, int clicks) {

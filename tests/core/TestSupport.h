@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "RoutineText.h"
 #include "core/AdvanceConversion.h"
 
 namespace vortalin {
@@ -30,22 +31,6 @@ class VectorSink : public CurveSink {
     std::vector<TCurvePoint> points;
     int clears = 0;
 };
-
-// A routine as the firmware holds it: address loads, 32 load/store pairs, RET.
-inline std::string Routine(const std::vector<int>& counts, char addressDigit = '1',
-                           const std::string& lowAddressWord = "E6A0") {
-    static const char* digits = "0123456789ABCDEF";
-    std::string text = std::string("E0B") + addressDigit + lowAddressWord;
-    for (std::size_t i = 0; i < 32; ++i) {
-        const int count = counts.at(i);
-        text += 'E';
-        text += digits[count / 16];
-        text += '0';
-        text += digits[count % 16];
-        text += i < 31 ? "930D" : "930C";
-    }
-    return text + "9508";
-}
 
 inline std::vector<int> CountsFrom(int first) {
     std::vector<int> counts;

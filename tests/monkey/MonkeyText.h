@@ -5,19 +5,17 @@
 
 #include <QString>
 #include <random>
+#include <vector>
+
+#include "RoutineText.h"
 
 namespace monkey {
 
 inline QString Routine(std::mt19937& random) {
-    static const char* digits = "0123456789ABCDEF";
-    QString text = QStringLiteral("E0B") + QChar(digits[random() % 16]) + QStringLiteral("E6A0");
-    for (int i = 0; i < 32; ++i) {
-        const unsigned count = random() % 256;
-        const char word[] = {'E', digits[count / 16], '0', digits[count % 16], '\0'};
-        text += QLatin1String(word);
-        text += i < 31 ? QStringLiteral("930D") : QStringLiteral("930C");
-    }
-    return text + QStringLiteral("9508");
+    const char addressDigit = "0123456789ABCDEF"[random() % 16];
+    std::vector<int> counts;
+    for (int i = 0; i < 32; ++i) counts.push_back(static_cast<int>(random() % 256));
+    return QString::fromStdString(vortalin::testing::Routine(counts, addressDigit));
 }
 
 inline QString Listing(std::mt19937& random) {
